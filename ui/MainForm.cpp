@@ -1,0 +1,217 @@
+#include "ui/MainForm.h"
+
+#include "content/LessonContent.h"
+#include "ui/ListBox.h"
+#include "ui/TextBox.h"
+#include "ui/Twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QScreen>
+
+namespace {
+
+const QColor WindowColour(192, 192, 255);
+const QColor LabelColour(255, 192, 128);
+const QColor DistrictColour(128, 255, 128);
+
+// Looks up Option1(index), Text1(index), ...; a missing element is a run-time error.
+template <typename Control, size_t Count>
+Control *element(const std::array<Control *, Count> &array, const char *name, qint16 index)
+{
+    if (index < 0 || size_t(index) >= Count)
+        qFatal("Run-time error: %s(%d) does not exist; the control array has elements 0 to %d",
+               name, int(index), int(Count) - 1);
+    return array[size_t(index)];
+}
+
+// Names the elements as the code calls them, "Option1(2)" and so on.
+template <typename Control, size_t Count>
+void nameElements(const std::array<Control *, Count> &array, const QString &name)
+{
+    for (size_t index = 0; index < Count; ++index)
+        array[index]->setObjectName(QStringLiteral("%1(%2)").arg(name).arg(index));
+}
+
+void setBackground(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QFont lessonFont()
+{
+    // Where Times New Roman is missing, fontconfig offers its metric twin or another serif.
+    QFont font(QStringLiteral("Times New Roman"), 12, QFont::Normal);
+    font.setStyleHint(QFont::Serif);
+    return font;
+}
+
+} // namespace
+
+MainForm::MainForm(QWidget *parent)
+    : QWidget(parent)
+{
+    setUpWindow();
+
+    // Created in tab order, which Qt takes as the focus chain.
+    Text1[0] = createTextBox(twipsRect(120, 2280, 6735, 2775), LessonContent::introduction());
+    Text1[1] = createTextBox(twipsRect(600, 3240, 6735, 1815), LessonContent::aphorism());
+    Label1[0] = createLabel(twipsRect(960, 0, 4575, 375), LessonContent::heading());
+    Frame1 = createFrame(twipsRect(120, 600, 2775, 1455));
+    const QStringList captions = LessonContent::districtCaptions();
+    for (size_t index = 0; index < Option1.size(); ++index)
+        Option1[index] = createOption(twipsRect(120, 360 + 240 * int(index), 2535, 285),
+                                      captions.at(qsizetype(index)));
+    List1[0] = createList(twipsRect(3600, 900, 3135, 1200), LessonContent::apostleRows());
+    List1[1] = createList(twipsRect(3000, 840, 495, 915), LessonContent::districtMap());
+    Label1[1] = createLabel(twipsRect(3600, 600, 3135, 300), LessonContent::apostleListCaption());
+
+    nameElements(Text1, QStringLiteral("Text1"));
+    nameElements(Label1, QStringLiteral("Label1"));
+    nameElements(Option1, QStringLiteral("Option1"));
+    nameElements(List1, QStringLiteral("List1"));
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+
+    setBackground(List1[0], QPalette::Base, LabelColour);
+    Text1[1]->hide();
+    List1[1]->hide();
+    Text1[0]->setFocus();
+
+    connectClicks();
+    placeAtScreenCentre();
+}
+
+void MainForm::setUpWindow()
+{
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                   Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(twipsToPixels(6915), twipsToPixels(5175));
+    setWindowTitle(LessonContent::windowCaption());
+    setWindowIcon(QIcon(QStringLiteral(":/icons/kelmarin.xpm")));
+    setFont(lessonFont());
+    setBackground(this, QPalette::Window, WindowColour);
+}
+
+TextBox *MainForm::createTextBox(const QRect &geometry, const QString &text)
+{
+    auto *box = new TextBox(this);
+    box->setGeometry(geometry);
+    box->setText(text);
+    return box;
+}
+
+QLabel *MainForm::createLabel(const QRect &geometry, const QString &text)
+{
+    auto *label = new QLabel(text, this);
+    label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setBackground(label, QPalette::Window, LabelColour);
+    return label;
+}
+
+QGroupBox *MainForm::createFrame(const QRect &geometry)
+{
+    auto *frame = new QGroupBox(LessonContent::districtGroupCaption(), this);
+    frame->setGeometry(geometry);
+    setBackground(frame, QPalette::Window, DistrictColour);
+    return frame;
+}
+
+QRadioButton *MainForm::createOption(const QRect &geometry, const QString &caption)
+{
+    // The buttons share Frame1 as parent, so checking one unchecks the others.
+    auto *option = new QRadioButton(caption, Frame1);
+    option->setGeometry(geometry);
+    setBackground(option, QPalette::Window, DistrictColour);
+    return option;
+}
+
+ListBox *MainForm::createList(const QRect &geometry, const QStringList &rows)
+{
+    auto *list = new ListBox(this);
+    list->setGeometry(geometry);
+    list->addItems(rows);
+    return list;
+}
+
+// A check or a selection change is the click, whether the pupil made it with the mouse or the
+// keyboard or the code made it: so the pickers cannot get out of step.
+void MainForm::connectClicks()
+{
+    for (size_t index = 0; index < Option1.size(); ++index)
+        connect(Option1[index], &QRadioButton::toggled, this, [this, index](bool checked) {
+            if (checked)
+                selection.OnDistrictClick(qint16(index));
+        });
+    for (size_t index = 0; index < List1.size(); ++index)
+        connect(List1[index], &QListWidget::itemSelectionChanged, this,
+                [this, index] { selection.OnApostleClick(qint16(index)); });
+}
+
+// Done by the program, not left to a window manager, which may place windows elsewhere.
+void MainForm::placeAtScreenCentre()
+{
+    QRect frame(QPoint(), size());
+    frame.moveCenter(screen()->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+ListBox *MainForm::list(qint16 list) const
+{
+    return element(List1, "List1", list);
+}
+
+void MainForm::checkRow(qint16 list, qint16 row) const
+{
+    const int count = this->list(list)->count();
+    if (row < 0 || row >= count)
+        qFatal("Run-time error: List1(%d) has no row %d; its rows are 0 to %d", int(list), int(row),
+               count - 1);
+}
+
+qint16 MainForm::RowCount(qint16 list) const
+{
+    return qint16(this->list(list)->count());
+}
+
+QString MainForm::RowText(qint16 list, qint16 row) const
+{
+    checkRow(list, row);
+    return this->list(list)->item(row)->text();
+}
+
+qint16 MainForm::SelectedRow(qint16 list) const
+{
+    const QModelIndexList selected = this->list(list)->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? qint16(-1) : qint16(selected.first().row());
+}
+
+void MainForm::SelectRow(qint16 list, qint16 row)
+{
+    checkRow(list, row);
+    this->list(list)->setCurrentRow(row);
+}
+
+QString MainForm::ButtonCaption(qint16 button) const
+{
+    return element(Option1, "Option1", button)->text();
+}
+
+void MainForm::CheckButton(qint16 button)
+{
+    element(Option1, "Option1", button)->setChecked(true);
+}
+
+QString MainForm::BoxText(qint16 box) const
+{
+    return element(Text1, "Text1", box)->text();
+}
+
+void MainForm::SetBoxText(qint16 box, const QString &text)
+{
+    element(Text1, "Text1", box)->setText(text);
+}

@@ -1,0 +1,31 @@
+#include "ui/TextBox.h"
+
+#include "content/LessonContent.h"
+
+TextBox::TextBox(QWidget *parent)
+    : QPlainTextEdit(parent)
+{
+    setReadOnly(true);
+    // Read-only, yet the pupil may still select and copy, with the mouse or the keyboard.
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setTabChangesFocus(true);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setWordWrapMode(QTextOption::WordWrap);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Always shown, so that the text wraps at the same width whatever its length.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
+QString TextBox::text() const
+{
+    // The document keeps each CR LF as one paragraph break; the raw text keeps every other
+    // character as it was given.
+    QString text = document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, LessonContent::LineEnd);
+    return text;
+}
+
+void TextBox::setText(const QString &text)
+{
+    setPlainText(text);
+}
