@@ -1,3 +1,4 @@
+#include "DistrictReports.h"
 #include "FakeControls.h"
 #include "logic/NumberConversion.h"
 
@@ -6,18 +7,6 @@
 using Notify = FakeControls::Notify;
 
 namespace {
-
-// The district reports, written out by hand: names in list order, every line ends in CR LF.
-const QStringList Reports = {
-    QStringLiteral("Избран революционен окръг: 1.Търновски\r\nАпостоли:\r\nГеорги Измирлиев\r\n"
-                   "Иван Семерджиев\r\nСтефан Стамболов\r\nХристо Караминков\r\n"),
-    QStringLiteral("Избран революционен окръг: 2.Сливенски\r\nАпостоли:\r\nГеорги Обретенов\r\n"
-                   "Иларион Драгостинов\r\nСтоил войвода\r\n"),
-    QStringLiteral("Избран революционен окръг: 3.Врачански\r\nАпостоли:\r\nГеорги Апостолов\r\n"
-                   "Никола Обретенов\r\nНикола Славков\r\nСтоян Заимов\r\n"),
-    QStringLiteral("Избран революционен окръг: 4.Пловдивски\r\nАпостоли:\r\nГеорги Бенковски\r\n"
-                   "Георги Икономов\r\nЗахари Стоянов\r\nПанайот Волов\r\n"),
-};
 
 const QList<std::pair<const char *, Notify>> NotifyModes = {
     {"no nested clicks", Notify::Never},
@@ -72,11 +61,10 @@ private slots:
         QTest::addColumn<Notify>("notify");
         QTest::addColumn<int>("district");
         QTest::addColumn<int>("lastRow");
-        const QList<int> lastRows = {14, 12, 13, 10};
         for (const auto &[name, notify] : NotifyModes)
             for (int district = 0; district < 4; ++district)
                 QTest::addRow("%s, district %d", name, district)
-                    << notify << district << lastRows[district];
+                    << notify << district << LastRowOfDistrict[district];
     }
 
     void districtPickReportsAndSelectsItsLastRow()
@@ -86,7 +74,7 @@ private slots:
         QFETCH(int, lastRow);
         FakeControls controls(notify);
         controls.pickDistrict(qint16(district));
-        QCOMPARE(controls.boxText, Reports[district]);
+        QCOMPARE(controls.boxText, DistrictReports[district]);
         QCOMPARE(controls.checked, district);
         QCOMPARE(controls.selected, lastRow);
         QCOMPARE(controls.callsInsideNotifications, 0);
@@ -98,10 +86,9 @@ private slots:
         QTest::addColumn<Notify>("notify");
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("district");
-        const QList<int> districtOfRow = {2, 3, 0, 3, 1, 3, 0, 1, 2, 2, 3, 0, 1, 2, 0};
         for (const auto &[name, notify] : NotifyModes)
-            for (int row = 0; row < districtOfRow.size(); ++row)
-                QTest::addRow("%s, row %d", name, row) << notify << row << districtOfRow[row];
+            for (int row = 0; row < DistrictOfRow.size(); ++row)
+                QTest::addRow("%s, row %d", name, row) << notify << row << DistrictOfRow[row];
     }
 
     void apostlePickChecksItsDistrictAndKeepsTheRow()
@@ -111,7 +98,7 @@ private slots:
         QFETCH(int, district);
         FakeControls controls(notify);
         controls.pickApostle(qint16(row));
-        QCOMPARE(controls.boxText, Reports[district]);
+        QCOMPARE(controls.boxText, DistrictReports[district]);
         QCOMPARE(controls.checked, district);
         QCOMPARE(controls.selected, row);
         QCOMPARE(controls.callsInsideNotifications, 0);
@@ -144,7 +131,7 @@ private slots:
         FakeControls controls(notify);
         for (const QString &action : actions.split(QLatin1Char(' ')))
             pick(controls, action);
-        QCOMPARE(controls.boxText, Reports[district]);
+        QCOMPARE(controls.boxText, DistrictReports[district]);
         QCOMPARE(controls.checked, district);
         QCOMPARE(controls.selected, row);
     }

@@ -34,6 +34,7 @@ void nameElements(const std::array<Control *, Count> &array, const QString &name
         array[index]->setObjectName(QStringLiteral("%1(%2)").arg(name).arg(index));
 }
 
+// Buttons fill with the Button colour, labels and frames with Window, lists with Base.
 void setBackground(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
 {
     QPalette palette = widget->palette();
@@ -126,7 +127,7 @@ QRadioButton *MainForm::createOption(const QRect &geometry, const QString &capti
     // The buttons share Frame1 as parent, so checking one unchecks the others.
     auto *option = new QRadioButton(caption, Frame1);
     option->setGeometry(geometry);
-    setBackground(option, QPalette::Window, DistrictColour);
+    setBackground(option, QPalette::Button, DistrictColour);
     return option;
 }
 
@@ -144,20 +145,30 @@ void MainForm::connectClicks()
 {
     for (size_t index = 0; index < Option1.size(); ++index)
         connect(Option1[index], &QRadioButton::toggled, this, [this, index](bool checked) {
-            if (checked)
-                selection.OnDistrictClick(qint16(index));
+            if (!checked)
+                return;
+            makeTabStop(Option1[index]);
+            selection.OnDistrictClick(qint16(index));
         });
     for (size_t index = 0; index < List1.size(); ++index)
         connect(List1[index], &QListWidget::itemSelectionChanged, this,
                 [this, index] { selection.OnApostleClick(qint16(index)); });
 }
 
-// Done by the program, not left to a window manager, which may place windows elsewhere.
+// Tab enters the district group at the checked button, wherever the focus was in it before.
+void MainForm::makeTabStop(QRadioButton *option)
+{
+    for (QRadioButton *button : Option1)
+        button->setFocusPolicy(button == option ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+// Done by the program, not left to a window manager, which may place windows elsewhere. The
+// window frame is not known before the first show, so the client area is what gets centred.
 void MainForm::placeAtScreenCentre()
 {
-    QRect frame(QPoint(), size());
-    frame.moveCenter(screen()->availableGeometry().center());
-    move(frame.topLeft());
+    QRect client(QPoint(), size());
+    client.moveCenter(screen()->availableGeometry().center());
+    setGeometry(client);
 }
 
 ListBox *MainForm::list(qint16 list) const

@@ -40,6 +40,7 @@ private:
     QRadioButton *createOption(const QRect &geometry, const QString &caption);
     ListBox *createList(const QRect &geometry, const QStringList &rows);
     void connectClicks();
+    void makeTabStop(QRadioButton *option);
     void placeAtScreenCentre();
 
     ListBox *list(qint16 list) const;
