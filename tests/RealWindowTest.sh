@@ -1,0 +1,139 @@
+#!/usr/bin/env bash
+# Starts the installed program on a virtual X screen under a real window manager and checks what
+# only a real display shows: size, hints, placement, caption and icon, real input, and closing.
+# Usage: RealWindowTest.sh PROGRAM [--screenshot FILE]
+set -euo pipefail
+
+program=$1
+screenshot=${3:-}
+[[ ${2:-} == --screenshot && -n $screenshot ]] || screenshot=
+
+for tool in Xvfb openbox xdotool xprop xwininfo wmctrl import compare convert; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "RealWindowTest: '$tool' is missing; install the test tools with: bash scripts/setup test" >&2
+        exit 1
+    fi
+done
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+passed=0
+failed=0
+check() { # check DESCRIPTION COMMAND...
+    local description=$1
+    shift
+    if "$@"; then
+        echo "ok: $description"
+        passed=$((passed + 1))
+    else
+        echo "FAILED: $description" >&2
+        failed=$((failed + 1))
+    fi
+}
+equals() { [[ $1 == "$2" ]] || { echo "  expected '$2', got '$1'" >&2; return 1; }; }
+near() { (($1 - $2 <= $3 && $2 - $1 <= $3)) || { echo "  expected $2 (±$3), got $1" >&2; return 1; }; }
+waitFor() { # waitFor SECONDS COMMAND...: polls until the command succeeds
+    local tries=$(($1 * 10))
+    shift
+    until "$@" >/dev/null 2>&1; do
+        ((--tries > 0)) || return 1
+        sleep 0.1
+    done
+}
+
+screen_width=1024
+screen_height=768
+Xvfb -displayfd 3 -screen 0 "${screen_width}x${screen_height}x24" -nolisten tcp 3>"$work/display" \
+    2>"$work/xvfb.log" &
+pids+=($!)
+waitFor 10 test -s "$work/display" || { cat "$work/xvfb.log" >&2; exit 1; }
+export DISPLAY=:$(cat "$work/display")
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+pids+=($!)
+waitFor 10 bash -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" ||
+    { echo "openbox did not start" >&2; exit 1; }
+
+"$program" >"$work/program.log" 2>&1 &
+app=$!
+pids+=("$app")
+window=$(timeout 20 xdotool search --sync --onlyvisible --name 'Келмарин' | head -n 1)
+[[ -n $window ]] || { echo "the window did not appear" >&2; cat "$work/program.log" >&2; exit 1; }
+waitFor 10 bash -c "xprop -id $window _NET_FRAME_EXTENTS | grep -q ="
+sleep 0.5 # let the first paint finish
+
+info=$(xwininfo -id "$window")
+field() { awk -F: -v name="$1" '$1 ~ name { gsub(/ /, "", $2); print $2 }' <<<"$info"; }
+left=$(field 'Absolute upper-left X')
+top=$(field 'Absolute upper-left Y')
+width=$(field '^ *Width')
+height=$(field '^ *Height')
+
+check "client area is 461 x 345" equals "${width}x${height}" 461x345
+hints=$(xprop -id "$window" WM_NORMAL_HINTS)
+check "size hints forbid resizing" bash -c \
+    "grep -q 'minimum size: 461 by 345' <<<'$hints' && grep -q 'maximum size: 461 by 345' <<<'$hints'"
+
+# Motif hints: flags, functions, decorations. Bit 1 of either means "all but those listed".
+read -r flags functions decorations _ < <(xprop -id "$window" _MOTIF_WM_HINTS | sed 's/.*= //; s/,/ /g')
+asksForNoMinimiseOrMaximise() {
+    (((flags & 3) == 3 && (functions & (1 | 8 | 16)) == 0 && (decorations & (1 | 32 | 64)) == 0))
+}
+check "window asks for no minimise and no maximise button" asksForNoMinimiseOrMaximise
+check "window manager offers no maximising or resizing" bash -c \
+    "! xprop -id $window _NET_WM_ALLOWED_ACTIONS | grep -qE 'MAXIMIZE|RESIZE'"
+
+check "client area is centred horizontally" near $((2 * left + width)) "$screen_width" 1
+check "client area is centred vertically" near $((2 * top + height)) "$screen_height" 1
+check "caption" equals "$(xprop -id "$window" _NET_WM_NAME)" \
+    '_NET_WM_NAME(UTF8_STRING) = "www.kelmarin.example  Келмарин"'
+check "32 x 32 window icon" bash -c "xprop -id $window _NET_WM_ICON | grep -q 'Icon (32 x 32)'"
+
+# Real input. Positions are in the client area: a district button's indicator, a list row.
+shot() { import -window root -crop "${width}x${height}+${left}+${top}" +repage "$work/$1.png"; }
+region_differs() { # region_differs BEFORE AFTER WxH+X+Y
+    local pixels
+    pixels=$(compare -metric AE -crop "$3" "$work/$1.png" "$work/$2.png" null: 2>&1 || true)
+    ((${pixels%% *} > 100))
+}
+text_area=449x185+8+152
+list_area=209x80+240+60
+click() {
+    xdotool mousemove $((left + $1)) $((top + $2)) click 1
+    sleep 0.5
+}
+
+shot start
+click 24 105 # the third district button, "3.Врачански"
+shot district
+check "a click on a district button rewrites the text area" region_differs start district "$text_area"
+check "and moves the apostle list" region_differs start district "$list_area"
+click 300 70 # the top visible row of the apostle list, of another district
+shot apostle
+check "a click on an apostle row rewrites the text area" region_differs district apostle "$text_area"
+
+if [[ -n $screenshot ]]; then
+    read -r frame_left frame_right frame_top frame_bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS |
+        sed 's/.*= //; s/,/ /g')
+    import -window root -crop "$((width + frame_left + frame_right))x$((height + frame_top + frame_bottom))+$((left - frame_left))+$((top - frame_top))" \
+        +repage "$screenshot"
+    echo "screenshot saved: $screenshot"
+fi
+
+wmctrl -i -c "$window"
+status=0
+timeout 10 tail --pid="$app" -f /dev/null || status=timeout
+wait "$app" || status=$?
+check "closing through the window manager ends the program with status 0" equals "$status" 0
+check "the program printed nothing" equals "$(grep -v XDG_RUNTIME_DIR "$work/program.log" || true)" ""
+
+echo "$passed passed, $failed failed"
+((failed == 0))
