@@ -65,7 +65,7 @@ waitFor 10 bash -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" 
 "$program" >"$work/program.log" 2>&1 &
 app=$!
 pids+=("$app")
-window=$(timeout 20 xdotool search --sync --onlyvisible --name 'Келмарин' | head -n 1)
+window=$(timeout 20 xdotool search --sync --onlyvisible --name 'Келмарин' | head -n 1 || true)
 [[ -n $window ]] || { echo "the window did not appear" >&2; cat "$work/program.log" >&2; exit 1; }
 waitFor 10 bash -c "xprop -id $window _NET_FRAME_EXTENTS | grep -q ="
 sleep 0.5 # let the first paint finish
@@ -136,4 +136,8 @@ check "closing through the window manager ends the program with status 0" equals
 check "the program printed nothing" equals "$(grep -v XDG_RUNTIME_DIR "$work/program.log" || true)" ""
 
 echo "$passed passed, $failed failed"
-((failed == 0))
+if ((failed > 0)); then
+    echo "--- what the program printed:" >&2
+    cat "$work/program.log" >&2
+    exit 1
+fi
