@@ -1,6 +1,6 @@
+#include "ui/MainForm.h"
 #include "DistrictReports.h"
 #include "content/LessonContent.h"
-#include "ui/MainForm.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -254,7 +254,8 @@ private slots:
         QCOMPARE(form->BoxText(0), before);
 
         QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-        QCOMPARE(box->textCursor().selectedText().size(), before.size() - before.count(QLatin1Char('\r')));
+        QCOMPARE(box->textCursor().selectedText().size(),
+                 before.size() - before.count(QLatin1Char('\r')));
         QTest::keyClick(box, Qt::Key_Home, Qt::ControlModifier);
         QTest::keyClick(box, Qt::Key_End, Qt::ShiftModifier);
         QVERIFY(box->textCursor().hasSelection());
@@ -303,16 +304,22 @@ private slots:
         QTest::addColumn<QRect>("geometry");
         QTest::addColumn<bool>("visible");
         QTest::newRow("Text1(0)") << QStringLiteral("Text1(0)") << QRect(8, 152, 449, 185) << true;
-        QTest::newRow("Text1(1)") << QStringLiteral("Text1(1)") << QRect(40, 216, 449, 121) << false;
+        QTest::newRow("Text1(1)") << QStringLiteral("Text1(1)") << QRect(40, 216, 449, 121)
+                                  << false;
         QTest::newRow("Label1(0)") << QStringLiteral("Label1(0)") << QRect(64, 0, 305, 25) << true;
         QTest::newRow("Frame1") << QStringLiteral("Frame1") << QRect(8, 40, 185, 97) << true;
-        QTest::newRow("Option1(0)") << QStringLiteral("Option1(0)") << QRect(8, 24, 169, 19) << true;
-        QTest::newRow("Option1(1)") << QStringLiteral("Option1(1)") << QRect(8, 40, 169, 19) << true;
-        QTest::newRow("Option1(2)") << QStringLiteral("Option1(2)") << QRect(8, 56, 169, 19) << true;
-        QTest::newRow("Option1(3)") << QStringLiteral("Option1(3)") << QRect(8, 72, 169, 19) << true;
+        QTest::newRow("Option1(0)")
+            << QStringLiteral("Option1(0)") << QRect(8, 24, 169, 19) << true;
+        QTest::newRow("Option1(1)")
+            << QStringLiteral("Option1(1)") << QRect(8, 40, 169, 19) << true;
+        QTest::newRow("Option1(2)")
+            << QStringLiteral("Option1(2)") << QRect(8, 56, 169, 19) << true;
+        QTest::newRow("Option1(3)")
+            << QStringLiteral("Option1(3)") << QRect(8, 72, 169, 19) << true;
         QTest::newRow("List1(0)") << QStringLiteral("List1(0)") << QRect(240, 60, 209, 80) << true;
         QTest::newRow("List1(1)") << QStringLiteral("List1(1)") << QRect(200, 56, 33, 61) << false;
-        QTest::newRow("Label1(1)") << QStringLiteral("Label1(1)") << QRect(240, 40, 209, 20) << true;
+        QTest::newRow("Label1(1)")
+            << QStringLiteral("Label1(1)") << QRect(240, 40, 209, 20) << true;
     }
 
     void controlsStandWhereDrawn()
@@ -329,9 +336,10 @@ private slots:
     void windowFontIsTwelvePointSerifWithCyrillic()
     {
         const QFontInfo font(form->font());
-        QVERIFY2(QStringList({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")})
-                     .contains(font.family()),
-                 qPrintable(font.family()));
+        QVERIFY2(
+            QStringList({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")})
+                .contains(font.family()),
+            qPrintable(font.family()));
         QCOMPARE(font.pointSize(), 12);
         QCOMPARE(font.weight(), int(QFont::Normal));
         QVERIFY(!font.italic() && !font.underline() && !font.strikeOut());
@@ -401,14 +409,14 @@ private slots:
     {
         QTest::addColumn<QString>("misuse");
         QTest::addColumn<QString>("message");
-        QTest::newRow("list element") << QStringLiteral("RowCount of List1(2)")
-                                      << QStringLiteral("List1(2) does not exist");
-        QTest::newRow("row past the end") << QStringLiteral("RowText of row 15")
-                                          << QStringLiteral("List1(0) has no row 15");
-        QTest::newRow("negative row") << QStringLiteral("RowText of row -1")
-                                      << QStringLiteral("List1(1) has no row -1");
-        QTest::newRow("select past the end") << QStringLiteral("SelectRow of row 15")
-                                             << QStringLiteral("List1(0) has no row 15");
+        QTest::newRow("list element")
+            << QStringLiteral("RowCount of List1(2)") << QStringLiteral("List1(2) does not exist");
+        QTest::newRow("row past the end")
+            << QStringLiteral("RowText of row 15") << QStringLiteral("List1(0) has no row 15");
+        QTest::newRow("negative row")
+            << QStringLiteral("RowText of row -1") << QStringLiteral("List1(1) has no row -1");
+        QTest::newRow("select past the end")
+            << QStringLiteral("SelectRow of row 15") << QStringLiteral("List1(0) has no row 15");
         QTest::newRow("negative list") << QStringLiteral("SelectedRow of List1(-1)")
                                        << QStringLiteral("List1(-1) does not exist");
         QTest::newRow("caption") << QStringLiteral("ButtonCaption of Option1(4)")

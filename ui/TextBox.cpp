@@ -2,10 +2,13 @@
 
 #include "content/LessonContent.h"
 
+#include <QTextCursor>
+
 TextBox::TextBox(QWidget *parent)
     : QPlainTextEdit(parent)
 {
     setReadOnly(true);
+    setUndoRedoEnabled(false); // nothing to undo in a read-only box, and no history to keep
     // Read-only, yet the pupil may still select and copy, with the mouse or the keyboard.
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setTabChangesFocus(true);
@@ -27,5 +30,14 @@ QString TextBox::text() const
 
 void TextBox::setText(const QString &text)
 {
+    // A report is built by appending line after line to the text read back; adding just the
+    // new end keeps the lines already laid out instead of laying out the whole text again.
+    const QString current = this->text();
+    if (!current.isEmpty() && text.startsWith(current)) {
+        QTextCursor end(document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(text.mid(current.size()));
+        return;
+    }
     setPlainText(text);
 }
