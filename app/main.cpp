@@ -1,3 +1,4 @@
+#include "ui/ApplicationIdentity.h"
 #include "ui/MainForm.h"
 
 #include <QApplication>
@@ -31,6 +32,7 @@ int main(int argc, char *argv[])
     }
 
     QApplication application(argc, argv);
+    setApplicationIdentity();
     MainForm form;
     form.show();
     return application.exec();

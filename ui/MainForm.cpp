@@ -43,6 +43,18 @@ void setBackground(QWidget *widget, QPalette::ColorRole role, const QColor &colo
     widget->setAutoFillBackground(true);
 }
 
+// The icon is drawn pixel by pixel; scaled by whole factors without smoothing, it stays sharp
+// on screens that scale the window.
+QIcon lessonIcon()
+{
+    const QPixmap drawing(QStringLiteral(":/icons/kelmarin.xpm"));
+    QIcon icon(drawing);
+    for (int scale : {2, 3, 4, 8})
+        icon.addPixmap(
+            drawing.scaled(drawing.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    return icon;
+}
+
 QFont lessonFont()
 {
     // Where Times New Roman is missing, fontconfig offers its metric twin or another serif.
@@ -78,6 +90,11 @@ MainForm::MainForm(QWidget *parent)
     Frame1->setObjectName(QStringLiteral("Frame1"));
 
     setBackground(List1[0], QPalette::Base, LabelColour);
+    // What a screen reader speaks: the list by its caption, the text area by a name of its own;
+    // buttons, labels and the district group by their texts.
+    Label1[1]->setBuddy(List1[0]);
+    List1[0]->setAccessibleName(Label1[1]->text());
+    Text1[0]->setAccessibleName(QStringLiteral("Текст на урока"));
     Text1[1]->hide();
     List1[1]->hide();
     Text1[0]->setFocus();
@@ -92,7 +109,7 @@ void MainForm::setUpWindow()
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(twipsToPixels(6915), twipsToPixels(5175));
     setWindowTitle(LessonContent::windowCaption());
-    setWindowIcon(QIcon(QStringLiteral(":/icons/kelmarin.xpm")));
+    setWindowIcon(lessonIcon());
     setFont(lessonFont());
     setBackground(this, QPalette::Window, WindowColour);
 }
@@ -163,11 +180,15 @@ void MainForm::makeTabStop(QRadioButton *option)
 }
 
 // Done by the program, not left to a window manager, which may place windows elsewhere. The
-// window frame is not known before the first show, so the client area is what gets centred.
+// window frame is not known before the first show, so the client area is what gets centred. On a
+// screen too small for it, the window keeps its top left corner on the screen.
 void MainForm::placeAtScreenCentre()
 {
+    const QRect available = screen()->availableGeometry();
     QRect client(QPoint(), size());
-    client.moveCenter(screen()->availableGeometry().center());
+    client.moveCenter(available.center());
+    client.moveTopLeft(
+        QPoint(qMax(client.left(), available.left()), qMax(client.top(), available.top())));
     setGeometry(client);
 }
 
