@@ -10,30 +10,11 @@ cpack=$3
 id=example.kelmarin.Kelmarin
 version=1.0.0.0
 
-for tool in desktop-file-validate appstreamcli dpkg-deb dpkg-shlibdeps identify; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "PackagingTest: '$tool' is missing; install the test tools with: bash scripts/setup test" >&2
-        exit 1
-    fi
-done
+source "$(dirname "$0")/checks.sh"
+require_tools desktop-file-validate appstreamcli dpkg-deb dpkg-shlibdeps identify
 
-passed=0
-failed=0
-check() { # check DESCRIPTION COMMAND...
-    local description=$1
-    shift
-    if "$@"; then
-        echo "ok: $description"
-        passed=$((passed + 1))
-    else
-        echo "FAILED: $description" >&2
-        failed=$((failed + 1))
-    fi
-}
 silent() { local output; output=$("$@" 2>&1) && [[ -z $output ]] || { echo "$output" >&2; return 1; }; }
 succeeds() { local output; output=$("$@" 2>&1) || { echo "$output" >&2; return 1; }; }
-contains() { grep -qF -- "$2" <<<"$1" || { echo "  '$2' not in: $1" >&2; return 1; }; }
-equals() { [[ $1 == "$2" ]] || { echo "  expected '$2', got '$1'" >&2; return 1; }; }
 
 desktop=$prefix/share/applications/$id.desktop
 metainfo=$prefix/share/metainfo/$id.metainfo.xml
@@ -76,5 +57,4 @@ expected_files=$(printf '%s\n' ./usr/bin/kelmarin "./usr/share/applications/$id.
 files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort)
 check "package holds the program, its desktop files and icons" equals "$files" "$expected_files"
 
-echo "$passed passed, $failed failed"
-((failed == 0))
+finish

@@ -8,12 +8,8 @@ program=$1
 screenshot=${3:-}
 [[ ${2:-} == --screenshot && -n $screenshot ]] || screenshot=
 
-for tool in Xvfb openbox xdotool xprop xwininfo wmctrl import compare convert; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "RealWindowTest: '$tool' is missing; install the test tools with: bash scripts/setup test" >&2
-        exit 1
-    fi
-done
+source "$(dirname "$0")/checks.sh"
+require_tools Xvfb openbox xdotool xprop xwininfo wmctrl import compare
 
 work=$(mktemp -d)
 pids=()
@@ -24,20 +20,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-passed=0
-failed=0
-check() { # check DESCRIPTION COMMAND...
-    local description=$1
-    shift
-    if "$@"; then
-        echo "ok: $description"
-        passed=$((passed + 1))
-    else
-        echo "FAILED: $description" >&2
-        failed=$((failed + 1))
-    fi
-}
-equals() { [[ $1 == "$2" ]] || { echo "  expected '$2', got '$1'" >&2; return 1; }; }
 near() { (($1 - $2 <= $3 && $2 - $1 <= $3)) || { echo "  expected $2 (±$3), got $1" >&2; return 1; }; }
 waitFor() { # waitFor SECONDS COMMAND...: polls until the command succeeds
     local tries=$(($1 * 10))
@@ -135,9 +117,8 @@ wait "$app" || status=$?
 check "closing through the window manager ends the program with status 0" equals "$status" 0
 check "the program printed nothing" equals "$(grep -v XDG_RUNTIME_DIR "$work/program.log" || true)" ""
 
-echo "$passed passed, $failed failed"
 if ((failed > 0)); then
     echo "--- what the program printed:" >&2
     cat "$work/program.log" >&2
-    exit 1
 fi
+finish

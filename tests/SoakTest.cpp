@@ -21,7 +21,16 @@ namespace {
 
 struct Action
 {
-    enum Kind { ClickButton, ClickRow, DoubleClick, Wheel, GroupKey, ListKey, Tab };
+    enum Kind {
+        ClickButton,
+        DoubleClickButton,
+        ClickRow,
+        DoubleClickRow,
+        Wheel,
+        GroupKey,
+        ListKey,
+        Tab
+    };
     Kind kind;
     int target = 0; // button or row; for keys, the key
     Qt::KeyboardModifiers modifiers;
@@ -37,8 +46,10 @@ struct Action
             return QStringLiteral("click district button %1%2").arg(target).arg(with);
         case ClickRow:
             return QStringLiteral("click apostle row %1%2").arg(target).arg(with);
-        case DoubleClick:
-            return QStringLiteral("double-click apostle row %1").arg(target);
+        case DoubleClickButton:
+            return QStringLiteral("double-click district button %1%2").arg(target).arg(with);
+        case DoubleClickRow:
+            return QStringLiteral("double-click apostle row %1%2").arg(target).arg(with);
         case Wheel:
             return QStringLiteral("wheel %1 over the list")
                 .arg(target > 0 ? QStringLiteral("up") : QStringLiteral("down"));
@@ -72,13 +83,15 @@ Action randomAction(QRandomGenerator &random)
         return choices[random.bounded(int(std::size(choices)))];
     };
 
-    switch (random.bounded(7)) {
+    switch (random.bounded(8)) {
     case 0:
         return {Action::ClickButton, random.bounded(4), pick(Modifiers)};
     case 1:
         return {Action::ClickRow, random.bounded(15), pick(Modifiers)};
     case 2:
-        return {Action::DoubleClick, random.bounded(15), {}};
+        return random.bounded(2)
+                   ? Action{Action::DoubleClickRow, random.bounded(15), pick(Modifiers)}
+                   : Action{Action::DoubleClickButton, random.bounded(4), pick(Modifiers)};
     case 3:
         return {Action::Wheel, random.bounded(2) ? 120 : -120, {}};
     case 4:
@@ -122,21 +135,17 @@ public:
     void perform(const Action &action)
     {
         switch (action.kind) {
-        case Action::ClickButton: {
+        case Action::ClickButton:
+        case Action::DoubleClickButton: {
             QRadioButton *button = options[action.target];
-            QTest::mouseClick(button, Qt::LeftButton, action.modifiers,
-                              QPoint(8, button->height() / 2));
+            click(action, button, QPoint(8, button->height() / 2));
             break;
         }
         case Action::ClickRow:
-        case Action::DoubleClick: {
+        case Action::DoubleClickRow: {
             QListWidgetItem *item = list->item(action.target);
             list->scrollToItem(item);
-            const QPoint centre = list->visualItemRect(item).center();
-            if (action.kind == Action::ClickRow)
-                QTest::mouseClick(list->viewport(), Qt::LeftButton, action.modifiers, centre);
-            else
-                QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+            click(action, list->viewport(), list->visualItemRect(item).center());
             break;
         }
         case Action::Wheel: {
@@ -199,6 +208,14 @@ public:
     }
 
 private:
+    static void click(const Action &action, QWidget *widget, QPoint position)
+    {
+        if (action.kind == Action::DoubleClickButton || action.kind == Action::DoubleClickRow)
+            QTest::mouseDClick(widget, Qt::LeftButton, action.modifiers, position);
+        else
+            QTest::mouseClick(widget, Qt::LeftButton, action.modifiers, position);
+    }
+
     std::unique_ptr<MainForm> form;
     std::array<QRadioButton *, 4> options{};
     QListWidget *list = nullptr;
