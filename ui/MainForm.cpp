@@ -12,9 +12,9 @@
 
 namespace {
 
-const QColor WindowColour(192, 192, 255);
-const QColor LabelColour(255, 192, 128);
-const QColor DistrictColour(128, 255, 128);
+const QColor LavenderColour(192, 192, 255);
+const QColor OrangeColour(255, 192, 128);
+const QColor GreenColour(128, 255, 128);
 
 // Looks up Option1(index), Text1(index), ...; a missing element is a run-time error.
 template <typename Control, size_t Count>
@@ -69,36 +69,9 @@ MainForm::MainForm(QWidget *parent)
     : QWidget(parent)
 {
     setUpWindow();
-
-    // Created in tab order, which Qt takes as the focus chain.
-    Text1[0] = createTextBox(twipsRect(120, 2280, 6735, 2775), LessonContent::introduction());
-    Text1[1] = createTextBox(twipsRect(600, 3240, 6735, 1815), LessonContent::aphorism());
-    Label1[0] = createLabel(twipsRect(960, 0, 4575, 375), LessonContent::heading());
-    Frame1 = createFrame(twipsRect(120, 600, 2775, 1455));
-    const QStringList captions = LessonContent::districtCaptions();
-    for (size_t index = 0; index < Option1.size(); ++index)
-        Option1[index] = createOption(twipsRect(120, 360 + 240 * int(index), 2535, 285),
-                                      captions.at(qsizetype(index)));
-    List1[0] = createList(twipsRect(3600, 900, 3135, 1200), LessonContent::apostleRows());
-    List1[1] = createList(twipsRect(3000, 840, 495, 915), LessonContent::districtMap());
-    Label1[1] = createLabel(twipsRect(3600, 600, 3135, 300), LessonContent::apostleListCaption());
-
-    nameElements(Text1, QStringLiteral("Text1"));
-    nameElements(Label1, QStringLiteral("Label1"));
-    nameElements(Option1, QStringLiteral("Option1"));
-    nameElements(List1, QStringLiteral("List1"));
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-
-    setBackground(List1[0], QPalette::Base, LabelColour);
-    // What a screen reader speaks: the list by its caption, the text area by a name of its own;
-    // buttons, labels and the district group by their texts.
-    Label1[1]->setBuddy(List1[0]);
-    List1[0]->setAccessibleName(Label1[1]->text());
-    Text1[0]->setAccessibleName(QStringLiteral("Текст на урока"));
-    Text1[1]->hide();
-    List1[1]->hide();
-    Text1[0]->setFocus();
-
+    createControls();
+    nameControls();
+    describeForScreenReaders();
     connectClicks();
     placeAtScreenCentre();
 }
@@ -111,7 +84,46 @@ void MainForm::setUpWindow()
     setWindowTitle(LessonContent::windowCaption());
     setWindowIcon(lessonIcon());
     setFont(lessonFont());
-    setBackground(this, QPalette::Window, WindowColour);
+    setBackground(this, QPalette::Window, LavenderColour);
+}
+
+// Created in tab order, which Qt takes as the focus chain.
+void MainForm::createControls()
+{
+    Text1[0] = createTextBox(twipsRect(120, 2280, 6735, 2775), LessonContent::introduction());
+    Text1[1] = createTextBox(twipsRect(600, 3240, 6735, 1815), LessonContent::aphorism());
+    Label1[0] = createLabel(twipsRect(960, 0, 4575, 375), LessonContent::heading());
+    Frame1 = createFrame(twipsRect(120, 600, 2775, 1455));
+    const QStringList captions = LessonContent::districtCaptions();
+    for (size_t index = 0; index < Option1.size(); ++index)
+        Option1[index] = createOption(twipsRect(120, 360 + 240 * int(index), 2535, 285),
+                                      captions.at(qsizetype(index)));
+    List1[0] = createList(twipsRect(3600, 900, 3135, 1200), LessonContent::apostleRows());
+    List1[1] = createList(twipsRect(3000, 840, 495, 915), LessonContent::districtMap());
+    Label1[1] = createLabel(twipsRect(3600, 600, 3135, 300), LessonContent::apostleListCaption());
+
+    setBackground(List1[0], QPalette::Base, OrangeColour);
+    Text1[1]->hide();
+    List1[1]->hide();
+    Text1[0]->setFocus();
+}
+
+void MainForm::nameControls()
+{
+    nameElements(Text1, QStringLiteral("Text1"));
+    nameElements(Label1, QStringLiteral("Label1"));
+    nameElements(Option1, QStringLiteral("Option1"));
+    nameElements(List1, QStringLiteral("List1"));
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+}
+
+// Buttons, labels and the district group speak their texts; the list is named by its caption
+// and the text area by a name of its own.
+void MainForm::describeForScreenReaders()
+{
+    Label1[1]->setBuddy(List1[0]);
+    List1[0]->setAccessibleName(Label1[1]->text());
+    Text1[0]->setAccessibleName(QStringLiteral("Текст на урока"));
 }
 
 TextBox *MainForm::createTextBox(const QRect &geometry, const QString &text)
@@ -127,7 +139,7 @@ QLabel *MainForm::createLabel(const QRect &geometry, const QString &text)
     auto *label = new QLabel(text, this);
     label->setGeometry(geometry);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setBackground(label, QPalette::Window, LabelColour);
+    setBackground(label, QPalette::Window, OrangeColour);
     return label;
 }
 
@@ -135,7 +147,7 @@ QGroupBox *MainForm::createFrame(const QRect &geometry)
 {
     auto *frame = new QGroupBox(LessonContent::districtGroupCaption(), this);
     frame->setGeometry(geometry);
-    setBackground(frame, QPalette::Window, DistrictColour);
+    setBackground(frame, QPalette::Window, GreenColour);
     return frame;
 }
 
@@ -144,7 +156,7 @@ QRadioButton *MainForm::createOption(const QRect &geometry, const QString &capti
     // The buttons share Frame1 as parent, so checking one unchecks the others.
     auto *option = new QRadioButton(caption, Frame1);
     option->setGeometry(geometry);
-    setBackground(option, QPalette::Button, DistrictColour);
+    setBackground(option, QPalette::Button, GreenColour);
     return option;
 }
 

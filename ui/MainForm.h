@@ -34,6 +34,9 @@ public:
 
 private:
     void setUpWindow();
+    void createControls();
+    void nameControls();
+    void describeForScreenReaders();
     TextBox *createTextBox(const QRect &geometry, const QString &text);
     QLabel *createLabel(const QRect &geometry, const QString &text);
     QGroupBox *createFrame(const QRect &geometry);
