@@ -48,7 +48,7 @@ void LinkedSelection::OnDistrictClick(qint16 index)
     UpdateOrigin = Origin::District;
     DistrictIndex = index;
     ShowDistrictReport();
-    // A district without rows would leave no row to select; -1 makes that a run-time error.
+    // Had no report listed a row yet, -1 makes the selection a run-time error.
     controls.SelectRow(ApostleList, ApostleIndex.value_or(-1));
     UpdateOrigin = Origin::None;
 }
