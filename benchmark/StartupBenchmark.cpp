@@ -99,7 +99,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: %s PROGRAM BASELINE [ROUNDS]\n", argv[0]);
         return 2;
     }
-    const int rounds = argc > 3 ? std::atoi(argv[3]) : 30;
+    const int rounds = argc > 3 ? std::atoi(argv[3]) : 100;
     xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
     if (xcb_connection_has_error(connection)) {
         std::fprintf(stderr, "no X display; run it with: xvfb-run -a %s ...\n", argv[0]);

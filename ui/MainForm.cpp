@@ -49,7 +49,7 @@ QIcon lessonIcon()
 {
     const QPixmap drawing(QStringLiteral(":/icons/kelmarin.xpm"));
     QIcon icon(drawing);
-    for (int scale : {2, 3, 4, 8})
+    for (int scale : {2, 4})
         icon.addPixmap(
             drawing.scaled(drawing.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation));
     return icon;
