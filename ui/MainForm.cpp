@@ -209,12 +209,13 @@ ListBox *MainForm::list(qint16 list) const
     return element(List1, "List1", list);
 }
 
-void MainForm::checkRow(qint16 list, qint16 row) const
+QListWidgetItem *MainForm::row(qint16 list, qint16 row) const
 {
-    const int count = this->list(list)->count();
-    if (row < 0 || row >= count)
+    const ListBox *box = this->list(list);
+    if (row < 0 || row >= box->count())
         qFatal("Run-time error: List1(%d) has no row %d; its rows are 0 to %d", int(list), int(row),
-               count - 1);
+               box->count() - 1);
+    return box->item(row);
 }
 
 qint16 MainForm::RowCount(qint16 list) const
@@ -224,8 +225,7 @@ qint16 MainForm::RowCount(qint16 list) const
 
 QString MainForm::RowText(qint16 list, qint16 row) const
 {
-    checkRow(list, row);
-    return this->list(list)->item(row)->text();
+    return this->row(list, row)->text();
 }
 
 qint16 MainForm::SelectedRow(qint16 list) const
@@ -236,8 +236,7 @@ qint16 MainForm::SelectedRow(qint16 list) const
 
 void MainForm::SelectRow(qint16 list, qint16 row)
 {
-    checkRow(list, row);
-    this->list(list)->setCurrentRow(row);
+    this->list(list)->setCurrentItem(this->row(list, row));
 }
 
 QString MainForm::ButtonCaption(qint16 button) const

@@ -11,6 +11,7 @@ class QGroupBox;
 class QLabel;
 class QRadioButton;
 class ListBox;
+class QListWidgetItem;
 class TextBox;
 
 // The lesson's only window: its controls, and the control operations bound to them. What a
@@ -47,7 +48,7 @@ private:
     void placeAtScreenCentre();
 
     ListBox *list(qint16 list) const;
-    void checkRow(qint16 list, qint16 row) const;
+    QListWidgetItem *row(qint16 list, qint16 row) const;
 
     LinkedSelection selection{*this};
 
