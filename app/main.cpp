@@ -1,5 +1,6 @@
 #include "ui/ApplicationIdentity.h"
 #include "ui/MainForm.h"
+#include "ui/ToolkitTranslation.h"
 
 #include <QApplication>
 
@@ -33,6 +34,8 @@ int main(int argc, char *argv[])
 
     QApplication application(argc, argv);
     setApplicationIdentity();
+    if (!installToolkitTranslation())
+        qWarning("kelmarin: Qt's Bulgarian translation could not be loaded");
     MainForm form;
     form.show();
     return application.exec();
