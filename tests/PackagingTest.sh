@@ -52,9 +52,9 @@ check "description in English" contains "$description" "April Uprising of 1876"
 check "description in Bulgarian" contains "$description" "Априлското въстание"
 
 expected_files=$(printf '%s\n' ./usr/bin/kelmarin "./usr/share/applications/$id.desktop" \
-    "./usr/share/metainfo/$id.metainfo.xml" \
+    "./usr/share/metainfo/$id.metainfo.xml" ./usr/share/doc/kelmarin/copyright \
     "./usr/share/icons/hicolor/"{128x128,256x256,32x32,64x64}"/apps/$id.png" | sort)
 files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort)
-check "package holds the program, its desktop files and icons" equals "$files" "$expected_files"
+check "package holds the program, its desktop files, icons and copyright" equals "$files" "$expected_files"
 
 finish

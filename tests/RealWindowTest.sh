@@ -20,29 +20,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-near() { (($1 - $2 <= $3 && $2 - $1 <= $3)) || { echo "  expected $2 (±$3), got $1" >&2; return 1; }; }
-waitFor() { # waitFor SECONDS COMMAND...: polls until the command succeeds
-    local tries=$(($1 * 10))
-    shift
-    until "$@" >/dev/null 2>&1; do
-        ((--tries > 0)) || return 1
-        sleep 0.1
-    done
-}
-
-screen_width=1024
-screen_height=768
-Xvfb -displayfd 3 -screen 0 "${screen_width}x${screen_height}x24" -nolisten tcp 3>"$work/display" \
-    2>"$work/xvfb.log" &
-pids+=($!)
-waitFor 10 test -s "$work/display" || { cat "$work/xvfb.log" >&2; exit 1; }
-export DISPLAY=:$(cat "$work/display")
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
-waitFor 10 bash -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" ||
-    { echo "openbox did not start" >&2; exit 1; }
+start_desktop "$work"
 
 "$program" >"$work/program.log" 2>&1 &
 app=$!

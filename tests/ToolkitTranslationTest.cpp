@@ -2,6 +2,7 @@
 #include "ui/MainForm.h"
 
 #include <QAbstractScrollArea>
+#include <QContextMenuEvent>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -33,21 +34,29 @@ private:
                    : area->viewport();
     }
 
-    // Right-clicks the widget as the pupil does and returns the texts of the menu that opens.
+    // Asks the widget for its context menu, as a right click does, and returns the texts of the
+    // menu that opens. A timer finds the menu, reads it and closes it, whether the menu runs its
+    // own event loop (the scroll bars') or pops up and returns (the text area's).
     QStringList menuTexts(QWidget *widget)
     {
         QStringList texts;
-        QTimer::singleShot(0, this, [&texts] {
+        QTimer reader;
+        connect(&reader, &QTimer::timeout, this, [&texts, &reader] {
             auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
             if (!menu)
                 return;
+            reader.stop();
             for (const QAction *action : menu->actions())
                 if (!action->isSeparator()) // the shortcut follows a tab
                     texts << action->text().section(QLatin1Char('\t'), 0, 0);
             menu->close();
         });
-        const QPoint centre = widget->mapTo(form.get(), widget->rect().center());
-        QTest::mouseClick(form->windowHandle(), Qt::RightButton, {}, centre);
+        reader.start(0);
+        const QPoint centre = widget->rect().center();
+        QContextMenuEvent click(QContextMenuEvent::Mouse, centre, widget->mapToGlobal(centre));
+        QCoreApplication::sendEvent(widget, &click);
+        if (!QTest::qWaitFor([&reader] { return !reader.isActive(); }, 5000))
+            qWarning("no menu opened");
         return texts;
     }
 
