@@ -14,8 +14,9 @@ fi
 export WINEPREFIX=$1
 shift
 export WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
-# Qt writes its messages to standard error even where no console is attached.
-export QT_FORCE_STDERR_LOGGING=1
+# Qt writes its messages to standard error even where no console is attached. Wine keeps QT_*
+# variables from Windows programs unless they are given as WINEQT_*.
+export WINEQT_FORCE_STDERR_LOGGING=${WINEQT_FORCE_STDERR_LOGGING:-1}
 
 (
     flock 9

@@ -14,7 +14,9 @@ require_tools Xvfb openbox xprop wine
 
 work=$(mktemp -d)
 pids=()
+# The prefix's Wine processes end with the X screen they were shown on.
 cleanup() {
+    WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true
     rm -rf "$work"

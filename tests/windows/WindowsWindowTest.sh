@@ -15,7 +15,9 @@ require_tools Xvfb openbox xdotool xprop xwininfo wmctrl xclip wine
 
 work=$(mktemp -d)
 pids=()
+# The prefix's Wine processes end with the X screen they were shown on.
 cleanup() {
+    WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true
     rm -rf "$work"
@@ -24,7 +26,9 @@ trap cleanup EXIT
 
 start_desktop "$work"
 
-"$emulator" "$prefix" "$program" >"$work/program.log" 2>&1 &
+# As on Windows, where a windowed program's messages go to a debugger and not to a console: Qt's
+# complaints about Wine's missing DPI functions are no output of the program's.
+WINEQT_FORCE_STDERR_LOGGING=0 "$emulator" "$prefix" "$program" >"$work/program.log" 2>&1 &
 app=$!
 pids+=("$app")
 window=$(timeout 60 xdotool search --sync --onlyvisible --name 'Келмарин' | head -n 1 || true)
