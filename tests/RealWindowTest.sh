@@ -11,50 +11,16 @@ screenshot=${3:-}
 source "$(dirname "$0")/checks.sh"
 require_tools Xvfb openbox xdotool xprop xwininfo wmctrl import compare
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
+start_work
 start_desktop "$work"
 
 "$program" >"$work/program.log" 2>&1 &
 app=$!
 pids+=("$app")
-window=$(timeout 20 xdotool search --sync --onlyvisible --name 'Келмарин' | head -n 1 || true)
-[[ -n $window ]] || { echo "the window did not appear" >&2; cat "$work/program.log" >&2; exit 1; }
-waitFor 10 bash -c "xprop -id $window _NET_FRAME_EXTENTS | grep -q ="
+window=$(await_lesson_window "$work/program.log") || exit 1
 sleep 0.5 # let the first paint finish
 
-info=$(xwininfo -id "$window")
-field() { awk -F: -v name="$1" '$1 ~ name { gsub(/ /, "", $2); print $2 }' <<<"$info"; }
-left=$(field 'Absolute upper-left X')
-top=$(field 'Absolute upper-left Y')
-width=$(field '^ *Width')
-height=$(field '^ *Height')
-
-check "client area is 461 x 345" equals "${width}x${height}" 461x345
-hints=$(xprop -id "$window" WM_NORMAL_HINTS)
-check "size hints forbid resizing" bash -c \
-    "grep -q 'minimum size: 461 by 345' <<<'$hints' && grep -q 'maximum size: 461 by 345' <<<'$hints'"
-
-# Motif hints: flags, functions, decorations. Bit 1 of either means "all but those listed".
-read -r flags functions decorations _ < <(xprop -id "$window" _MOTIF_WM_HINTS | sed 's/.*= //; s/,/ /g')
-asksForNoMinimiseOrMaximise() {
-    (((flags & 3) == 3 && (functions & (1 | 8 | 16)) == 0 && (decorations & (1 | 32 | 64)) == 0))
-}
-check "window asks for no minimise and no maximise button" asksForNoMinimiseOrMaximise
-check "window manager offers no maximising or resizing" bash -c \
-    "! xprop -id $window _NET_WM_ALLOWED_ACTIONS | grep -qE 'MAXIMIZE|RESIZE'"
-
-check "client area is centred horizontally" near $((2 * left + width)) "$screen_width" 1
-check "client area is centred vertically" near $((2 * top + height)) "$screen_height" 1
-check "caption" equals "$(xprop -id "$window" _NET_WM_NAME)" \
-    '_NET_WM_NAME(UTF8_STRING) = "www.kelmarin.example  Келмарин"'
+check_lesson_window "$window" 1
 check "32 x 32 window icon" bash -c "xprop -id $window _NET_WM_ICON | grep -q 'Icon (32 x 32)'"
 
 # Real input. Positions are in the client area: a district button's indicator, a list row.

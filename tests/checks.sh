@@ -40,6 +40,21 @@ waitFor() { # waitFor SECONDS COMMAND...: polls until the command succeeds
     done
 }
 
+# start_work: a work folder (work) and a list of background processes (pids) for the test; at
+# exit the function before_cleanup runs if the test has one, the processes end and the folder
+# goes.
+start_work() {
+    work=$(mktemp -d)
+    pids=()
+    trap finish_work EXIT
+}
+finish_work() {
+    if declare -F before_cleanup >/dev/null; then before_cleanup || true; fi
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+
 # start_desktop WORK: a virtual X screen of screen_width x screen_height under openbox, for this
 # shell and its children; its processes join the array pids, its logs go to WORK.
 screen_width=1024
@@ -55,6 +70,45 @@ start_desktop() {
     pids+=($!)
     waitFor 10 bash -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" ||
         { echo "openbox did not start" >&2; exit 1; }
+}
+
+# await_lesson_window LOG: prints the id of the lesson's window once it is shown and framed;
+# if it does not appear, shows LOG, what the program printed, and fails the test.
+await_lesson_window() {
+    local window
+    window=$(timeout 60 xdotool search --sync --onlyvisible --name 'Келмарин' | head -n 1 || true)
+    [[ -n $window ]] || { echo "the window did not appear" >&2; cat "$1" >&2; exit 1; }
+    waitFor 10 bash -c "xprop -id $window _NET_FRAME_EXTENTS | grep -q ="
+    echo "$window"
+}
+
+# check_lesson_window WINDOW TOLERANCE: the window as the window manager got it: size, size and
+# frame hints, centring (to TOLERANCE pixels) and caption. Sets left, top, width and height, the
+# client area on the screen.
+check_lesson_window() {
+    local window=$1 tolerance=$2 info hints flags functions decorations
+    info=$(xwininfo -id "$window")
+    field() { awk -F: -v name="$1" '$1 ~ name { gsub(/ /, "", $2); print $2 }' <<<"$info"; }
+    left=$(field 'Absolute upper-left X')
+    top=$(field 'Absolute upper-left Y')
+    width=$(field '^ *Width')
+    height=$(field '^ *Height')
+
+    check "client area is 461 x 345" equals "${width}x${height}" 461x345
+    hints=$(xprop -id "$window" WM_NORMAL_HINTS)
+    check "size hints forbid resizing" bash -c \
+        "grep -q 'minimum size: 461 by 345' <<<'$hints' && grep -q 'maximum size: 461 by 345' <<<'$hints'"
+    # Motif hints: flags, functions, decorations. Bit 1 of either means "all but those listed".
+    read -r flags functions decorations _ < <(xprop -id "$window" _MOTIF_WM_HINTS |
+        sed 's/.*= //; s/,/ /g')
+    check "frame asks for no minimise and no maximise box" test \
+        $(((flags & 3) == 3 && (functions & (1 | 8 | 16)) == 0 && (decorations & (1 | 32 | 64)) == 0)) = 1
+    check "window manager offers no maximising or resizing" bash -c \
+        "! xprop -id $window _NET_WM_ALLOWED_ACTIONS | grep -qE 'MAXIMIZE|RESIZE'"
+    check "client area is centred horizontally" near $((2 * left + width)) "$screen_width" "$tolerance"
+    check "client area is centred vertically" near $((2 * top + height)) "$screen_height" "$tolerance"
+    check "caption" equals "$(xprop -id "$window" _NET_WM_NAME)" \
+        '_NET_WM_NAME(UTF8_STRING) = "www.kelmarin.example  Келмарин"'
 }
 
 finish() {

@@ -12,16 +12,9 @@ shift 3
 source "$(dirname "$0")/../checks.sh"
 require_tools Xvfb openbox xprop wine
 
-work=$(mktemp -d)
-pids=()
 # The prefix's Wine processes end with the X screen they were shown on.
-cleanup() {
-    WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+before_cleanup() { WINEPREFIX=$prefix wineserver -k 2>/dev/null; }
+start_work
 start_desktop "$work"
 
 status=0

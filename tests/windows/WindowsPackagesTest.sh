@@ -14,15 +14,8 @@ emulator=$3
 source "$(dirname "$0")/../checks.sh"
 require_tools Xvfb openbox xdotool xprop wmctrl makensis x86_64-w64-mingw32-objdump wine
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    if [[ -d $work/prefix ]]; then WINEPREFIX=$work/prefix wineserver -k 2>/dev/null || true; fi
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+before_cleanup() { [[ ! -d $work/prefix ]] || WINEPREFIX=$work/prefix wineserver -k 2>/dev/null; }
+start_work
 
 (cd "$build" && "$cpack" -G "ZIP;NSIS" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log" >&2; exit 1; }
 zip=$build/kelmarin-1.0.0.0-win64.zip

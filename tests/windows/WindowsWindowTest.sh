@@ -13,17 +13,9 @@ printer=$4
 source "$(dirname "$0")/../checks.sh"
 require_tools Xvfb openbox xdotool xprop xwininfo wmctrl xclip wine
 
-work=$(mktemp -d)
-pids=()
 # The prefix's Wine processes end with the X screen they were shown on.
-cleanup() {
-    WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
+before_cleanup() { WINEPREFIX=$prefix wineserver -k 2>/dev/null; }
+start_work
 start_desktop "$work"
 
 # As on Windows, where a windowed program's messages go to a debugger and not to a console: Qt's
@@ -31,34 +23,10 @@ start_desktop "$work"
 WINEQT_FORCE_STDERR_LOGGING=0 "$emulator" "$prefix" "$program" >"$work/program.log" 2>&1 &
 app=$!
 pids+=("$app")
-window=$(timeout 60 xdotool search --sync --onlyvisible --name 'Келмарин' | head -n 1 || true)
-[[ -n $window ]] || { echo "the window did not appear" >&2; cat "$work/program.log" >&2; exit 1; }
-waitFor 10 bash -c "xprop -id $window _NET_FRAME_EXTENTS | grep -q ="
+window=$(await_lesson_window "$work/program.log") || exit 1
 sleep 1 # let the first paint finish
 
-info=$(xwininfo -id "$window")
-field() { awk -F: -v name="$1" '$1 ~ name { gsub(/ /, "", $2); print $2 }' <<<"$info"; }
-left=$(field 'Absolute upper-left X')
-top=$(field 'Absolute upper-left Y')
-width=$(field '^ *Width')
-height=$(field '^ *Height')
-
-check "client area is 461 x 345" equals "${width}x${height}" 461x345
-hints=$(xprop -id "$window" WM_NORMAL_HINTS)
-check "size hints forbid resizing" bash -c \
-    "grep -q 'minimum size: 461 by 345' <<<'$hints' && grep -q 'maximum size: 461 by 345' <<<'$hints'"
-# Motif hints: flags, functions, decorations. Bit 1 of either means "all but those listed".
-read -r flags functions decorations _ < <(xprop -id "$window" _MOTIF_WM_HINTS | sed 's/.*= //; s/,/ /g')
-asksForNoMinimiseOrMaximise() {
-    (((flags & 3) == 3 && (functions & (1 | 8 | 16)) == 0 && (decorations & (1 | 32 | 64)) == 0))
-}
-check "frame asks for no minimise and no maximise box" asksForNoMinimiseOrMaximise
-check "window manager offers no maximising or resizing" bash -c \
-    "! xprop -id $window _NET_WM_ALLOWED_ACTIONS | grep -qE 'MAXIMIZE|RESIZE'"
-check "client area is centred horizontally" near $((2 * left + width)) "$screen_width" 2
-check "client area is centred vertically" near $((2 * top + height)) "$screen_height" 2
-check "caption" equals "$(xprop -id "$window" _NET_WM_NAME)" \
-    '_NET_WM_NAME(UTF8_STRING) = "www.kelmarin.example  Келмарин"'
+check_lesson_window "$window" 2
 
 # Real input at positions in the client area; the report is read back as the pupil could copy
 # it: select all in the text area, copy, and take the clipboard through Wine's bridge to X.
