@@ -63,7 +63,11 @@ check "Add/Remove Programs entry: icon" equals "$(entry DisplayIcon)" \
     'C:\Program Files\Kelmarin\kelmarin.exe,0'
 check "Add/Remove Programs entry: silent uninstall" equals "$(entry QuietUninstallString)" \
     '"C:\Program Files\Kelmarin\Uninstall.exe" /S'
-check "Add/Remove Programs entry: name" bash -c "[[ -n \$(WINEPREFIX='$prefix' WINEDEBUG=-all wine reg query '$key' /v DisplayName 2>/dev/null) ]]"
+# The registry file writes non-ASCII characters as \x and their UTF-16 code in hex.
+escaped=$(printf %s 'Келмарин' | iconv -f UTF-8 -t UTF-16BE | od --endian=big -An -tx2 -v |
+    tr -s ' ' '\n' | sed '/^$/d; s/^0*/\\x/' | tr -d '\n')
+check "Add/Remove Programs entry: name «Келмарин»" grep -qF "\"DisplayName\"=\"$escaped\"" \
+    "$prefix/system.reg"
 
 "$emulator" "$prefix" 'C:\Program Files\Kelmarin\kelmarin.exe' >"$work/program.log" 2>&1 &
 pids+=($!)
