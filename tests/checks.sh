@@ -73,11 +73,15 @@ start_desktop() {
 }
 
 # await_lesson_window LOG: prints the id of the lesson's window once it is shown and framed;
-# if it does not appear, shows LOG, what the program printed, and fails the test.
+# if it does not appear within a minute, shows LOG, what the program printed, and fails. Polled,
+# because windows of the same name may come and go while a program starts (Wine's do).
 await_lesson_window() {
-    local window
-    window=$(timeout 60 xdotool search --sync --onlyvisible --name 'Келмарин' | head -n 1 || true)
-    [[ -n $window ]] || { echo "the window did not appear" >&2; cat "$1" >&2; exit 1; }
+    local window= tries=600
+    until [[ -n $window ]] && xwininfo -id "$window" 2>/dev/null | grep -q IsViewable; do
+        ((--tries > 0)) || { echo "the window did not appear" >&2; cat "$1" >&2; exit 1; }
+        sleep 0.1
+        window=$(xdotool search --onlyvisible --name 'Келмарин' 2>/dev/null | head -n 1 || true)
+    done
     waitFor 10 bash -c "xprop -id $window _NET_FRAME_EXTENTS | grep -q ="
     echo "$window"
 }

@@ -71,7 +71,7 @@ check "Add/Remove Programs entry: name «Келмарин»" grep -qF "\"Display
 
 "$emulator" "$prefix" 'C:\Program Files\Kelmarin\kelmarin.exe' >"$work/program.log" 2>&1 &
 pids+=($!)
-window=$(timeout 60 xdotool search --sync --onlyvisible --name 'Келмарин' | head -n 1 || true)
+window=$(await_lesson_window "$work/program.log" || true)
 check "the installed program shows its window" test -n "$window"
 if [[ -n $window ]]; then
     wmctrl -i -c "$window"
