@@ -57,15 +57,5 @@ if [[ -n $screenshot ]]; then
     echo "screenshot saved: $screenshot"
 fi
 
-wmctrl -i -c "$window"
-status=0
-timeout 10 tail --pid="$app" -f /dev/null || status=timeout
-wait "$app" || status=$?
-check "closing through the window manager ends the program with status 0" equals "$status" 0
-check "the program printed nothing" equals "$(grep -v XDG_RUNTIME_DIR "$work/program.log" || true)" ""
-
-if ((failed > 0)); then
-    echo "--- what the program printed:" >&2
-    cat "$work/program.log" >&2
-fi
+check_closing "$window" "$app" "$work/program.log" XDG_RUNTIME_DIR
 finish

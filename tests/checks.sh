@@ -115,6 +115,23 @@ check_lesson_window() {
         '_NET_WM_NAME(UTF8_STRING) = "www.kelmarin.example  Келмарин"'
 }
 
+# check_closing WINDOW PROGRAM LOG [IGNORED]: closing the window through the window manager ends
+# the program (process PROGRAM) with status 0, and it printed nothing to LOG but lines matching
+# the pattern IGNORED; if any check failed, shows LOG.
+check_closing() {
+    local window=$1 program=$2 log=$3 ignored=${4:-} status=0 printed
+    wmctrl -i -c "$window"
+    timeout 20 tail --pid="$program" -f /dev/null || status=timeout
+    wait "$program" || status=$?
+    check "closing through the window manager ends the program with status 0" equals "$status" 0
+    printed=$(if [[ -n $ignored ]]; then grep -v -- "$ignored" "$log" || true; else cat "$log"; fi)
+    check "the program printed nothing" equals "$printed" ""
+    if ((failed > 0)); then
+        echo "--- what the program printed:" >&2
+        cat "$log" >&2
+    fi
+}
+
 finish() {
     echo "$passed passed, $failed failed"
     ((failed == 0))

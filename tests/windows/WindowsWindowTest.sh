@@ -51,15 +51,5 @@ check "a click on an apostle row shows its district's report" showsReport 2
 click 22 73 # the first district button, "1.Търновски"
 check "a click on a district button shows its report" showsReport 0
 
-wmctrl -i -c "$window"
-status=0
-timeout 20 tail --pid="$app" -f /dev/null || status=timeout
-wait "$app" || status=$?
-check "closing through the window manager ends the program with status 0" equals "$status" 0
-check "the program printed nothing" equals "$(cat "$work/program.log")" ""
-
-if ((failed > 0)); then
-    echo "--- what the program printed:" >&2
-    cat "$work/program.log" >&2
-fi
+check_closing "$window" "$app" "$work/program.log"
 finish
